@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, and nothing when they are all
+# there already. Usage: scripts/deps.sh GROUP... with the groups below.
+set -euo pipefail
+
+declare -A groups=(
+  [build]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils"
+  [x11]="xvfb openbox xclip xdotool x11-utils imagemagick"
+  [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 locales"
+)
+
+wanted=()
+for group in "$@"; do
+  [[ -n "${groups[$group]+x}" ]] || { echo "deps.sh: no group '$group'" >&2; exit 2; }
+  wanted+=(${groups[$group]})
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# wine shows Chinese only where the locale exists.
+if [[ " $* " == *" windows "* ]] && ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
+  as_root sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
+fi
