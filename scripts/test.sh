@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the unit tests (also under
+# AddressSanitizer and UndefinedBehaviorSanitizer), the Qt program's tests,
+# the real program in an X session, and the Windows build under wine.
+# Installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh build x11 windows
+
+stages=(linux sanitizers x11 windows)
+failed=()
+for stage in "${stages[@]}"; do
+  echo "=== $stage"
+  if ! "scripts/test-$stage.sh"; then failed+=("$stage"); fi
+done
+
+echo "=== summary"
+echo "${#stages[@]} stages: $(( ${#stages[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed ${failed[*]:-}"
+((${#failed[@]} == 0))
