@@ -11,6 +11,7 @@ class Text {
   Text() = default;
   Text(std::string_view bytes) : bytes_(bytes.substr(0, bytes.find('\0'))) {}
   Text(const char* bytes) : Text(bytes ? std::string_view(bytes) : std::string_view()) {}
+  Text(const std::string& bytes) : Text(std::string_view(bytes)) {}
   // Takes over a buffer the caller built; still cut at the first NUL.
   explicit Text(std::string&& bytes) : bytes_(std::move(bytes)) {
     if (auto nul = bytes_.find('\0'); nul != std::string::npos) bytes_.resize(nul);
