@@ -15,9 +15,12 @@ void OpenPlainUrl() {
     return;
   }
   // Everything from the first "http" to the end is one text for the shell.
-  if (CompareText(TextLeft(taken, 4), kLinkMarker) != 0) taken = TextAfter(taken, kLinkMarker, 1, 1);
+  if (CompareText(TextLeft(taken, 4), kLinkMarker) != 0)
+    taken = TextAfter(taken, kLinkMarker, 1, 1);
   OpenUrl(TrimBothEnds(taken));
   SetControlText(Control::编辑框3, taken);
 }
 
-void ClearUrlField() { SetControlText(Control::编辑框3, Text()); }
+void ClearUrlField() {
+  SetControlText(Control::编辑框3, Text());
+}

@@ -6,9 +6,11 @@
 void ReopenShare() {
   // The fields are used as they stand, spaces and all; either may be empty.
   const Text link = GetControlText(Control::编辑框5);
-  if (CompareText(link, Text()) != 0) OpenUrl(link);
+  if (CompareText(link, Text()) != 0)
+    OpenUrl(link);
   const Text code = GetControlText(Control::编辑框6);
-  if (CompareText(code, Text()) != 0) SetClipboardText(code);
+  if (CompareText(code, Text()) != 0)
+    SetClipboardText(code);
 }
 
 void ClearShareFields() {

@@ -7,8 +7,8 @@ extern const char kProviderBaidu[];
 extern const char kProviderLanzou[];
 extern const char kProviderTianyi[];  // the host that serves Tianyi Cloud shares
 
-extern const char kCodeMarkerTiquma[];   // 提取码
-extern const char kCodeMarkerMima[];     // 密码
+extern const char kCodeMarkerTiquma[];     // 提取码
+extern const char kCodeMarkerMima[];       // 密码
 extern const char kCodeMarkerFangwenma[];  // 访问码
 
 extern const char kLinkMarker[];

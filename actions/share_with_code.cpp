@@ -38,8 +38,10 @@ constexpr Pass kPasses[] = {
 // the code moves up by that much.
 Text CutCode(const Text& afterMarker) {
   Text rest = afterMarker;
-  if (Contains(TextLeft(rest, kCodeLength), kColon)) rest = RemoveFirst(rest, kColon);
-  if (Contains(TextLeft(rest, kCodeLength), kFullWidthColon)) rest = RemoveFirst(rest, kFullWidthColon);
+  if (Contains(TextLeft(rest, kCodeLength), kColon))
+    rest = RemoveFirst(rest, kColon);
+  if (Contains(TextLeft(rest, kCodeLength), kFullWidthColon))
+    rest = RemoveFirst(rest, kFullWidthColon);
   return TextLeft(rest, kCodeLength);
 }
 
@@ -47,28 +49,35 @@ Text CutCode(const Text& afterMarker) {
 // its code, the later ones test the code instead of the message.
 void RunPass(const Pass& pass) {
   const Text marker(pass.codeMarker);
-  if (!Contains(GetClipboardText(), marker)) return;
+  if (!Contains(GetClipboardText(), marker))
+    return;
 
   Text whole = ReplaceSubtext(GetClipboardText(), kLineBreak, std::nullopt, std::nullopt, std::nullopt, true);
-  if (pass.spacesLeaveWholeText) whole = RemoveAllSpaces(whole);
+  if (pass.spacesLeaveWholeText)
+    whole = RemoveAllSpaces(whole);
   SetControlText(Control::编辑框4, whole);
 
   Text link = TextBetween(whole, kLinkMarker, marker, 0, false, 1, 0);
-  if (pass.spacesLeaveLinkAndCode) link = RemoveAllSpaces(link);
+  if (pass.spacesLeaveLinkAndCode)
+    link = RemoveAllSpaces(link);
   if (pass.bracketsLeaveLink) {
-    if (Contains(link, kFullWidthBracket)) link = RemoveFirst(link, kFullWidthBracket);
-    if (Contains(link, kBracket)) link = RemoveFirst(link, kBracket);
+    if (Contains(link, kFullWidthBracket))
+      link = RemoveFirst(link, kFullWidthBracket);
+    if (Contains(link, kBracket))
+      link = RemoveFirst(link, kBracket);
   }
   SetControlText(Control::编辑框5, link);
 
   // The code comes from the box, as it reads back.
   Text afterMarker = TextAfter(GetControlText(Control::编辑框4), marker, 1, 0);
-  if (pass.spacesLeaveLinkAndCode) afterMarker = RemoveAllSpaces(afterMarker);
+  if (pass.spacesLeaveLinkAndCode)
+    afterMarker = RemoveAllSpaces(afterMarker);
   const Text code = CutCode(afterMarker);
   SetControlText(Control::编辑框6, code);
 
   if (IsTicked(Control::选择框8)) {
-    if (CompareText(link, Text()) != 0) OpenUrl(link);
+    if (CompareText(link, Text()) != 0)
+      OpenUrl(link);
     SetClipboardText(code);
   }
 }
@@ -87,5 +96,6 @@ void OpenShareWithCode() {
     ShowMessage(kNotAShareMessage, kStylePlain, kNotAShareTitle, MainWindowHandle());
     return;
   }
-  for (const Pass& pass : kPasses) RunPass(pass);
+  for (const Pass& pass : kPasses)
+    RunPass(pass);
 }

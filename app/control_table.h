@@ -18,8 +18,8 @@ struct ControlSpec {
   std::optional<Control> groupBox;  // the group box it is placed in, or none for the client area
   int x, y;                         // from the group box's top-left corner, or the client area's
   int width, height;
-  const char* text;                 // caption or initial text
-  int fontPixels;                   // character height of 微软雅黑
+  const char* text;  // caption or initial text
+  int fontPixels;    // character height of 微软雅黑
   bool bold = false;
   bool readOnly = false;
   bool whiteBackground = false;

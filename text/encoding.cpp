@@ -16,12 +16,13 @@ constexpr unsigned kTrails = kLastTrail - kFirstTrail + 1;
 // Both directions as tables, filled once from the platform's decoder so that
 // every conversion after that is a lookup per character.
 struct GbkTables {
-  std::vector<char32_t> pairs;         // [lead][trail] -> code point, 0 for none
-  char32_t singles[0x80] = {};         // bytes 0x80..0xFF that stand alone (the euro sign)
-  std::vector<uint16_t> fromUnicode;   // BMP code point -> GBK, one byte or lead<<8|trail; 0 for none
+  std::vector<char32_t> pairs;        // [lead][trail] -> code point, 0 for none
+  char32_t singles[0x80] = {};        // bytes 0x80..0xFF that stand alone (the euro sign)
+  std::vector<uint16_t> fromUnicode;  // BMP code point -> GBK, one byte or lead<<8|trail; 0 for none
 
   GbkTables() : pairs((kLastLead - kFirstLead + 1) * kTrails, 0), fromUnicode(0x10000, 0) {
-    for (unsigned cp = 1; cp < 0x80; ++cp) fromUnicode[cp] = static_cast<uint16_t>(cp);
+    for (unsigned cp = 1; cp < 0x80; ++cp)
+      fromUnicode[cp] = static_cast<uint16_t>(cp);
     for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
       const char one = static_cast<char>(byte);
       const char32_t cp = DecodeGbkCharacterWithPlatform(std::string_view(&one, 1));
@@ -34,9 +35,11 @@ struct GbkTables {
       for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
         const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
         const char32_t cp = DecodeGbkCharacterWithPlatform(std::string_view(two, 2));
-        if (cp < 0x80 || cp >= 0x10000 || cp == kReplacementCharacter) continue;
+        if (cp < 0x80 || cp >= 0x10000 || cp == kReplacementCharacter)
+          continue;
         pairs[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)] = cp;
-        if (fromUnicode[cp] == 0) fromUnicode[cp] = static_cast<uint16_t>(lead << 8 | trail);
+        if (fromUnicode[cp] == 0)
+          fromUnicode[cp] = static_cast<uint16_t>(lead << 8 | trail);
       }
     }
   }
@@ -130,12 +133,16 @@ void DecodeUtf8(std::string_view utf8, Emit&& emit) {
       needed = 1, cp = byte & 0x1F;
     } else if (byte >= 0xE0 && byte <= 0xEF) {
       needed = 2, cp = byte & 0x0F;
-      if (byte == 0xE0) lower = 0xA0;
-      if (byte == 0xED) upper = 0x9F;  // no surrogates
+      if (byte == 0xE0)
+        lower = 0xA0;
+      if (byte == 0xED)
+        upper = 0x9F;  // no surrogates
     } else if (byte >= 0xF0 && byte <= 0xF4) {
       needed = 3, cp = byte & 0x07;
-      if (byte == 0xF0) lower = 0x90;
-      if (byte == 0xF4) upper = 0x8F;
+      if (byte == 0xF0)
+        lower = 0x90;
+      if (byte == 0xF4)
+        upper = 0x8F;
     } else {
       emit(kMalformed);
       ++i;
@@ -157,7 +164,9 @@ void DecodeUtf8(std::string_view utf8, Emit&& emit) {
   }
 }
 
-std::string_view UpToNul(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
+std::string_view UpToNul(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
 
 }  // namespace
 

@@ -24,10 +24,12 @@ Text TextBetween(const Text& text, const Text& startMarker, const Text& endMarke
   const int64_t n = TextLength(end);
 
   const int64_t p1 = FindText(text, start, startPosition, ignoreCase);
-  if (p1 == -1) return Text();
+  if (p1 == -1)
+    return Text();
   // The end marker counts only from the first byte behind the start marker.
   const int64_t p2 = FindText(text, end, static_cast<int32_t>(p1 + m), ignoreCase);
-  if (p2 == -1) return Text();
+  if (p2 == -1)
+    return Text();
 
   int64_t from = 0;
   int64_t count = 0;
@@ -46,7 +48,8 @@ Text TextBetween(const Text& text, const Text& startMarker, const Text& endMarke
 }
 
 Text TextAfter(const Text& text, const Text& marker, int32_t mode, int32_t includeMarker) {
-  if (CompareText(text, Text()) == 0 || CompareText(marker, Text()) == 0) return Text();
+  if (CompareText(text, Text()) == 0 || CompareText(marker, Text()) == 0)
+    return Text();
   int64_t p = -1;
   if (mode == 1) {
     p = FindText(text, marker, std::nullopt, false);
@@ -55,9 +58,11 @@ Text TextAfter(const Text& text, const Text& marker, int32_t mode, int32_t inclu
   } else {
     return Text();  // no other mode searches
   }
-  if (p == -1) return Text();
+  if (p == -1)
+    return Text();
   const int64_t length = TextLength(text);
   const int64_t k = TextLength(marker);
-  if (includeMarker == 1) return TextMid(text, static_cast<int32_t>(p), static_cast<int32_t>(length - p + 1));
+  if (includeMarker == 1)
+    return TextMid(text, static_cast<int32_t>(p), static_cast<int32_t>(length - p + 1));
   return TextMid(text, static_cast<int32_t>(p + k), static_cast<int32_t>(length - p + 1 - k));
 }

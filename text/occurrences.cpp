@@ -2,9 +2,13 @@
 
 #include <cstring>
 
+#include "text/bytes_at_once.h"
+
 namespace {
 
-unsigned char Fold(unsigned char byte) { return byte >= 0x41 && byte <= 0x5A ? byte + 0x20 : byte; }
+unsigned char Fold(unsigned char byte) {
+  return byte >= 0x41 && byte <= 0x5A ? byte + 0x20 : byte;
+}
 
 }  // namespace
 
@@ -15,8 +19,10 @@ Occurrences::Occurrences(std::string_view haystack, std::string_view needle, boo
     return fold_ ? Fold(byte) : byte;
   };
   for (std::size_t i = 1, k = 0; i < needle_.size(); ++i) {
-    while (k > 0 && at(i) != at(k)) k = fallback_[k - 1];
-    if (at(i) == at(k)) ++k;
+    while (k > 0 && at(i) != at(k))
+      k = fallback_[k - 1];
+    if (at(i) == at(k))
+      ++k;
     fallback_[i] = k;
   }
 }
@@ -24,7 +30,8 @@ Occurrences::Occurrences(std::string_view haystack, std::string_view needle, boo
 std::size_t Occurrences::Next() {
   const std::size_t n = haystack_.size();
   const std::size_t m = needle_.size();
-  if (m == 0 || m > n) return npos;
+  if (m == 0 || m > n)
+    return npos;
   auto needleAt = [&](std::size_t i) {
     unsigned char byte = static_cast<unsigned char>(needle_[i]);
     return fold_ ? Fold(byte) : byte;
@@ -41,9 +48,12 @@ std::size_t Occurrences::Next() {
       pos_ = static_cast<std::size_t>(static_cast<const char*>(hit) - haystack_.data());
     }
     unsigned char byte = static_cast<unsigned char>(haystack_[pos_]);
-    if (fold_) byte = Fold(byte);
-    while (matched_ > 0 && byte != needleAt(matched_)) matched_ = fallback_[matched_ - 1];
-    if (byte == needleAt(matched_)) ++matched_;
+    if (fold_)
+      byte = Fold(byte);
+    while (matched_ > 0 && byte != needleAt(matched_))
+      matched_ = fallback_[matched_ - 1];
+    if (byte == needleAt(matched_))
+      ++matched_;
     ++pos_;
     if (matched_ == m) {
       matched_ = fallback_[m - 1];
@@ -56,14 +66,13 @@ std::size_t Occurrences::Next() {
 std::size_t Occurrences::NextAtOrAfter(std::size_t from) {
   for (;;) {
     std::size_t found = Next();
-    if (found == npos || found >= from) return found;
+    if (found == npos || found >= from)
+      return found;
   }
 }
 
 bool CharacterWalk::StartsCharacter(std::size_t at) {
-  std::size_t i = at;
-  while (i > known_ && static_cast<unsigned char>(text_[i - 1]) >= 0x80) --i;
-  const bool starts = (at - i) % 2 == 0;
+  const bool starts = HighRunBefore(text_, known_, at) % 2 == 0;
   // Either `at` begins a character or it is the second byte of one, and then
   // the byte after it does.
   known_ = starts ? at : at + 1;

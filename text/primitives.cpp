@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "text/bytes_at_once.h"
 #include "text/occurrences.h"
 
 namespace {
@@ -11,44 +12,56 @@ namespace {
 constexpr unsigned char kSpace = 0x20;
 constexpr unsigned char kFullWidthSpaceByte = 0xA1;  // the full-width space is A1 A1
 
-bool IsLeadByte(unsigned char byte) { return byte >= 0x80; }
+bool IsLeadByte(unsigned char byte) {
+  return byte >= 0x80;
+}
 
-unsigned char ByteAt(std::string_view bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
+unsigned char ByteAt(std::string_view bytes, std::size_t i) {
+  return static_cast<unsigned char>(bytes[i]);
+}
 
 // The 0-based offset at which a search region begins for a 1-based start
 // position; an omitted start and anything below 1 begin at the first byte.
 std::size_t RegionBegin(std::optional<int32_t> start) {
-  if (!start || *start <= 1) return 0;
+  if (!start || *start <= 1)
+    return 0;
   return static_cast<std::size_t>(*start) - 1;
 }
 
 }  // namespace
 
-int32_t TextLength(const Text& text) { return static_cast<int32_t>(text.bytes().size()); }
+int32_t TextLength(const Text& text) {
+  return static_cast<int32_t>(text.bytes().size());
+}
 
 Text TextLeft(const Text& text, int32_t count) {
-  if (count <= 0) return Text();
+  if (count <= 0)
+    return Text();
   return Text(text.bytes().substr(0, static_cast<std::size_t>(count)));
 }
 
 Text TextMid(const Text& text, int32_t start, int32_t count) {
   const std::string_view bytes = text.bytes();
-  if (start < 1 || static_cast<std::size_t>(start) > bytes.size() || count <= 0) return Text();
+  if (start < 1 || static_cast<std::size_t>(start) > bytes.size() || count <= 0)
+    return Text();
   return Text(bytes.substr(static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(count)));
 }
 
 int32_t FindText(const Text& text, const Text& sought, std::optional<int32_t> start, bool ignoreCase) {
   const std::string_view bytes = text.bytes();
   const std::size_t begin = RegionBegin(start);
-  if (begin >= bytes.size()) return -1;
-  if (sought.empty()) return 1;  // an empty text is found at the first byte, wherever the region begins
+  if (begin >= bytes.size())
+    return -1;
+  if (sought.empty())
+    return 1;  // an empty text is found at the first byte, wherever the region begins
 
   const std::string_view region = bytes.substr(begin);
   Occurrences occurrences(region, sought.bytes(), ignoreCase);
   CharacterWalk walk(region, 0);
   for (std::size_t at = occurrences.NextAtOrAfter(0); at != Occurrences::npos;
        at = occurrences.NextAtOrAfter(at + 1)) {
-    if (walk.StartsCharacter(at)) return static_cast<int32_t>(begin + at + 1);
+    if (walk.StartsCharacter(at))
+      return static_cast<int32_t>(begin + at + 1);
   }
   return -1;
 }
@@ -57,9 +70,12 @@ int32_t FindTextReverse(const Text& text, const Text& sought, std::optional<int3
   const std::string_view bytes = text.bytes();
   // The region is the bytes before the start position, or the whole text.
   std::size_t end = bytes.size();
-  if (start) end = std::min(end, RegionBegin(start));
-  if (end == 0) return -1;
-  if (sought.empty()) return 1;
+  if (start)
+    end = std::min(end, RegionBegin(start));
+  if (end == 0)
+    return -1;
+  if (sought.empty())
+    return 1;
 
   // Characters are counted from the first byte of the text; a match must end
   // inside the region.
@@ -68,7 +84,8 @@ int32_t FindTextReverse(const Text& text, const Text& sought, std::optional<int3
   int32_t last = -1;
   for (std::size_t at = occurrences.NextAtOrAfter(0); at != Occurrences::npos;
        at = occurrences.NextAtOrAfter(at + 1)) {
-    if (walk.StartsCharacter(at)) last = static_cast<int32_t>(at + 1);
+    if (walk.StartsCharacter(at))
+      last = static_cast<int32_t>(at + 1);
   }
   return last;
 }
@@ -81,7 +98,8 @@ Text ReplaceSubtext(const Text& text, const Text& sought, std::optional<Text> re
   const std::size_t m = needle.size();
   const std::size_t begin = RegionBegin(start);
   int64_t remaining = count ? *count : -1;  // a negative count never runs out
-  if (n == 0 || m == 0 || begin >= n || remaining == 0) return text;
+  if (n == 0 || m == 0 || begin >= n || remaining == 0)
+    return text;
 
   const std::string_view with = replacement ? replacement->bytes() : std::string_view();
   std::string result;
@@ -93,12 +111,14 @@ Text ReplaceSubtext(const Text& text, const Text& sought, std::optional<Text> re
   std::size_t p = begin;  // the walk stands here, at the start of a character
   for (std::size_t at = occurrences.NextAtOrAfter(p); at != Occurrences::npos;
        at = occurrences.NextAtOrAfter(std::max(p, at + 1))) {
-    if (!walk.StartsCharacter(at)) continue;
+    if (!walk.StartsCharacter(at))
+      continue;
     result.append(bytes.substr(p, at - p));
     result.append(with);
     p = at + m;
     walk.RestartAt(p);
-    if (remaining > 0 && --remaining == 0) break;
+    if (remaining > 0 && --remaining == 0)
+      break;
   }
   if (remaining != 0 && m == 1 && p < n && IsLeadByte(ByteAt(bytes, n - 1)) &&
       CharacterWalk(bytes, p).StartsCharacter(n - 1)) {
@@ -119,9 +139,21 @@ Text RemoveAllSpaces(const Text& text) {
   char* out = result.data();
   std::size_t p = 0;
   while (p < n) {
+    if (p + 8 <= n) {
+      // Eight one-byte characters without a space, or four double-byte ones
+      // without a full-width space, go over whole.
+      const uint64_t eight = LoadEight(bytes.data() + p);
+      if ((AllLow(eight) && !HasByte(eight, kSpace)) || (AllHigh(eight) && !HasFullWidthSpacePair(eight))) {
+        std::memcpy(out, &eight, sizeof eight);
+        out += 8;
+        p += 8;
+        continue;
+      }
+    }
     const unsigned char byte = ByteAt(bytes, p);
     if (!IsLeadByte(byte)) {
-      if (byte != kSpace) *out++ = static_cast<char>(byte);
+      if (byte != kSpace)
+        *out++ = static_cast<char>(byte);
       ++p;
     } else if (p + 1 == n) {
       break;  // a lone lead byte at the end goes
@@ -142,7 +174,8 @@ Text TrimBothEnds(const Text& text) {
   const std::string_view bytes = text.bytes();
   const std::size_t n = bytes.size();
   auto isFullWidthSpaceAt = [&](std::size_t i) {
-    return i + 1 < n && ByteAt(bytes, i) == kFullWidthSpaceByte && ByteAt(bytes, i + 1) == kFullWidthSpaceByte;
+    return i + 1 < n && ByteAt(bytes, i) == kFullWidthSpaceByte &&
+           ByteAt(bytes, i + 1) == kFullWidthSpaceByte;
   };
 
   std::size_t first = 0;
@@ -162,12 +195,11 @@ Text TrimBothEnds(const Text& text) {
   // right at the tail or reaches one byte into it, and that is decided by the
   // run of lead bytes before the tail, so a long text costs no full walk.
   std::size_t tail = n;
-  while (tail > first && (ByteAt(bytes, tail - 1) == kSpace || ByteAt(bytes, tail - 1) == kFullWidthSpaceByte)) {
+  while (tail > first &&
+         (ByteAt(bytes, tail - 1) == kSpace || ByteAt(bytes, tail - 1) == kFullWidthSpaceByte)) {
     --tail;
   }
-  std::size_t runStart = tail;
-  while (runStart > first && IsLeadByte(ByteAt(bytes, runStart - 1))) --runStart;
-  std::size_t p = (tail - runStart) % 2 == 0 ? tail : tail + 1;
+  std::size_t p = HighRunBefore(bytes, first, tail) % 2 == 0 ? tail : tail + 1;
 
   std::size_t end = n;
   std::size_t runOfSpaces = n;  // where the current run of spaces began, n for none
@@ -177,7 +209,8 @@ Text TrimBothEnds(const Text& text) {
   while (p < n) {
     const unsigned char byte = ByteAt(bytes, p);
     if (byte == kSpace) {
-      if (runOfSpaces == n) runOfSpaces = p;
+      if (runOfSpaces == n)
+        runOfSpaces = p;
       ++p;
     } else if (!IsLeadByte(byte)) {
       runOfSpaces = n;
@@ -195,8 +228,10 @@ Text TrimBothEnds(const Text& text) {
       p += 2;
     }
   }
-  if (runOfSpaces != n) end = runOfSpaces;
-  if (end <= first) return Text();
+  if (runOfSpaces != n)
+    end = runOfSpaces;
+  if (end <= first)
+    return Text();
   return Text(bytes.substr(first, end - first));
 }
 

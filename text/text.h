@@ -14,7 +14,8 @@ class Text {
   Text(const std::string& bytes) : Text(std::string_view(bytes)) {}
   // Takes over a buffer the caller built; still cut at the first NUL.
   explicit Text(std::string&& bytes) : bytes_(std::move(bytes)) {
-    if (auto nul = bytes_.find('\0'); nul != std::string::npos) bytes_.resize(nul);
+    if (auto nul = bytes_.find('\0'); nul != std::string::npos)
+      bytes_.resize(nul);
   }
 
   std::string_view bytes() const { return bytes_; }
@@ -24,4 +25,6 @@ class Text {
   std::string bytes_;
 };
 
-inline bool operator==(const Text& a, const Text& b) { return a.bytes() == b.bytes(); }
+inline bool operator==(const Text& a, const Text& b) {
+  return a.bytes() == b.bytes();
+}

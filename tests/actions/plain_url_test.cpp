@@ -18,7 +18,8 @@ TEST_F(ActionTest, OpenPlainUrlOpensEverythingFromTheFirstHttp) {
   } cases[] = {
       {"a bare link", "https://example.com/a?b=1", "https://example.com/a?b=1", "https://example.com/a?b=1"},
       {"words before go", "看这个 https://example.com", "https://example.com", "https://example.com"},
-      {"words after stay", "https://example.com 好看", "https://example.com 好看", "https://example.com 好看"},
+      {"words after stay", "https://example.com 好看", "https://example.com 好看",
+       "https://example.com 好看"},
       {"two links are one text", "a http://x.cn b http://y.cn", "http://x.cn b http://y.cn",
        "http://x.cn b http://y.cn"},
       {"http inside a word", "xhttpy", "httpy", "httpy"},

@@ -19,7 +19,8 @@ class OpenShareWithCodeTest : public ActionTest {
   }
 };
 
-const DesktopEvent kEmptyMessage = DesktopEvent::Shown(Gbk("剪辑板是空的"), 0, Gbk("空的哦"), FakeDesktop::kMainWindow);
+const DesktopEvent kEmptyMessage =
+    DesktopEvent::Shown(Gbk("剪辑板是空的"), 0, Gbk("空的哦"), FakeDesktop::kMainWindow);
 const DesktopEvent kNotAShare =
     DesktopEvent::Shown(Gbk("剪辑板内容不是百度、蓝奏、天翼网盘"), 0, Gbk("提醒"), FakeDesktop::kMainWindow);
 
@@ -79,7 +80,8 @@ TEST_F(OpenShareWithCodeTest, AnEmptyClipboardGetsItsMessageAndNothingElse) {
 
 TEST_F(OpenShareWithCodeTest, ATextWithoutAProviderGetsItsMessage) {
   // Every search is case-sensitive, so capitals do not make a share.
-  for (const char* clipboard : {"hello", "https://pan.BAIDU.com/s/1 提取码: abcd", "Lanzou 密码:1234", "Cloud.189.cn"}) {
+  for (const char* clipboard :
+       {"hello", "https://pan.BAIDU.com/s/1 提取码: abcd", "Lanzou 密码:1234", "Cloud.189.cn"}) {
     SCOPED_TRACE(clipboard);
     SetUp();
     Press(clipboard);
@@ -101,13 +103,13 @@ TEST_F(OpenShareWithCodeTest, AShareWithoutACodeMarkerChangesNothing) {
 TEST_F(OpenShareWithCodeTest, ReadsTheClipboardAfreshAtEachStep) {
   fake().ticks[Control::选择框8] = false;
   fake().scriptedReads = {
-      Gbk("anything"),                          // empty test
-      Gbk("no provider"),                       // "baidu"?
-      Gbk("lanzou"),                            // "lanzou"? yes: the third read is skipped
-      Gbk("no marker"),                         // 提取码 pass: test
+      Gbk("anything"),                           // empty test
+      Gbk("no provider"),                        // "baidu"?
+      Gbk("lanzou"),                             // "lanzou"? yes: the third read is skipped
+      Gbk("no marker"),                          // 提取码 pass: test
       Gbk("密码"),                               // 密码 pass: test
       Gbk("https://a.lanzou.com/b 密码: wxyz"),  // 密码 pass: whole text
-      Gbk("nothing"),                           // 访问码 pass: test
+      Gbk("nothing"),                            // 访问码 pass: test
   };
   OpenShareWithCode();
   EXPECT_EQ(fake().clipboardReads, 7);
@@ -137,14 +139,18 @@ TEST_F(OpenShareWithCodeTest, CutsTheLinkFromTheFirstHttpToTheCodeMarker) {
        "http://baidu.com/ahttp://baidu.com/b"},
       {"spaces inside the link go in the first pass", "https://pan.baidu.com/s/1 x　y 提取码: abcd",
        "https://pan.baidu.com/s/1xy"},
-      {"a lone LF before the marker stays", "https://pan.baidu.com/s/1x\n提取码: abcd", "https://pan.baidu.com/s/1x\n"},
-      {"a full-width bracket before 访问码 goes", "https://cloud.189.cn/t/x（访问码：abcd）", "https://cloud.189.cn/t/x"},
-      {"an ASCII bracket before 访问码 goes", "https://cloud.189.cn/t/x(访问码:abcd)", "https://cloud.189.cn/t/x"},
+      {"a lone LF before the marker stays", "https://pan.baidu.com/s/1x\n提取码: abcd",
+       "https://pan.baidu.com/s/1x\n"},
+      {"a full-width bracket before 访问码 goes", "https://cloud.189.cn/t/x（访问码：abcd）",
+       "https://cloud.189.cn/t/x"},
+      {"an ASCII bracket before 访问码 goes", "https://cloud.189.cn/t/x(访问码:abcd)",
+       "https://cloud.189.cn/t/x"},
       {"the link's own earlier bracket goes instead", "https://cloud.189.cn/t/x(1)(访问码:abcd)",
        "https://cloud.189.cn/t/x1)("},
       {"both kinds go, first of each", "https://cloud.189.cn/t/（a）(b)（访问码：abcd）",
        "https://cloud.189.cn/t/a）b)（"},
-      {"brackets stay in the other passes", "https://pan.baidu.com/s/x(1) 提取码: abcd", "https://pan.baidu.com/s/x(1)"},
+      {"brackets stay in the other passes", "https://pan.baidu.com/s/x(1) 提取码: abcd",
+       "https://pan.baidu.com/s/x(1)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -200,14 +206,16 @@ TEST_F(OpenShareWithCodeTest, WithTheBoxUntickedEveryPassRunsAndTheLastDecides) 
   Press("https://pan.baidu.com/s/1x 提取码: abcd 密码: wxyz");
   // The 密码 pass runs last, on the text without spaces: its link reaches
   // over the 提取码 part up to 密码.
-  ExpectFields("https://pan.baidu.com/s/1x提取码:abcd密码:wxyz", "https://pan.baidu.com/s/1x提取码:abcd", "wxyz");
+  ExpectFields("https://pan.baidu.com/s/1x提取码:abcd密码:wxyz", "https://pan.baidu.com/s/1x提取码:abcd",
+               "wxyz");
   EXPECT_TRUE(events().empty());
 }
 
 TEST_F(OpenShareWithCodeTest, WhenTheClipboardRefusesTheCodeTheLaterPassesSeeTheMessage) {
   fake().clipboardWritable = false;
   Press("https://pan.baidu.com/s/1x 提取码: abcd 密码: wxyz");
-  ExpectFields("https://pan.baidu.com/s/1x提取码:abcd密码:wxyz", "https://pan.baidu.com/s/1x提取码:abcd", "wxyz");
+  ExpectFields("https://pan.baidu.com/s/1x提取码:abcd密码:wxyz", "https://pan.baidu.com/s/1x提取码:abcd",
+               "wxyz");
   EXPECT_EQ(events(), (Events{Opened("https://pan.baidu.com/s/1x"), Copied("abcd"),
                               Opened("https://pan.baidu.com/s/1x提取码:abcd"), Copied("wxyz")}));
 }

@@ -9,11 +9,16 @@ namespace {
 FakeDesktop fake;
 }
 
-FakeDesktop& Fake() { return fake; }
-void ResetFake() { fake = FakeDesktop(); }
+FakeDesktop& Fake() {
+  return fake;
+}
+void ResetFake() {
+  fake = FakeDesktop();
+}
 
 bool operator==(const DesktopEvent& a, const DesktopEvent& b) {
-  return a.kind == b.kind && a.text == b.text && a.style == b.style && a.title == b.title && a.owner == b.owner;
+  return a.kind == b.kind && a.text == b.text && a.style == b.style && a.title == b.title &&
+         a.owner == b.owner;
 }
 
 void PrintTo(const DesktopEvent& event, std::ostream* os) {
@@ -43,12 +48,15 @@ Text GetClipboardText() {
 
 bool SetClipboardText(const Text& text) {
   fake.events.push_back(DesktopEvent::Copied(text));
-  if (!fake.clipboardWritable) return false;
+  if (!fake.clipboardWritable)
+    return false;
   fake.clipboard = text;
   return true;
 }
 
-void OpenUrl(const Text& url) { fake.events.push_back(DesktopEvent::Opened(url)); }
+void OpenUrl(const Text& url) {
+  fake.events.push_back(DesktopEvent::Opened(url));
+}
 
 int ShowMessage(const Text& text, int style, const Text& title, NativeWindow owner) {
   fake.events.push_back(DesktopEvent::Shown(text, style, title, owner));
@@ -56,7 +64,8 @@ int ShowMessage(const Text& text, int style, const Text& title, NativeWindow own
 }
 
 Text GetControlText(Control control) {
-  if (auto it = fake.readBack.find(control); it != fake.readBack.end()) return it->second;
+  if (auto it = fake.readBack.find(control); it != fake.readBack.end())
+    return it->second;
   return fake.controlTexts[control];
 }
 
@@ -65,6 +74,10 @@ void SetControlText(Control control, const Text& text) {
   fake.writes.push_back(control);
 }
 
-bool IsTicked(Control control) { return fake.ticks[control]; }
+bool IsTicked(Control control) {
+  return fake.ticks[control];
+}
 
-NativeWindow MainWindowHandle() { return FakeDesktop::kMainWindow; }
+NativeWindow MainWindowHandle() {
+  return FakeDesktop::kMainWindow;
+}

@@ -31,7 +31,7 @@ bool operator==(const DesktopEvent& a, const DesktopEvent& b);
 void PrintTo(const DesktopEvent& event, std::ostream* os);
 
 struct FakeDesktop {
-  Text clipboard;                 // the empty text stands for "no text" too
+  Text clipboard;  // the empty text stands for "no text" too
   bool clipboardWritable = true;
   std::deque<Text> scriptedReads;  // when not empty, each read takes the next of these instead
   int clipboardReads = 0;

@@ -13,11 +13,14 @@
 // Texts in tests are written readably (this file and the tests are UTF-8)
 // or as bytes; failures print both forms.
 
-inline Text Gbk(std::string_view utf8) { return GbkFromUtf8(utf8); }
+inline Text Gbk(std::string_view utf8) {
+  return GbkFromUtf8(utf8);
+}
 
 inline Text Bytes(std::initializer_list<unsigned> bytes) {
   std::string s;
-  for (unsigned b : bytes) s.push_back(static_cast<char>(b));
+  for (unsigned b : bytes)
+    s.push_back(static_cast<char>(b));
   return Text(std::move(s));
 }
 

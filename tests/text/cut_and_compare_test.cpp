@@ -11,14 +11,10 @@ TEST(TextLeft, CutsBytesNotCharacters) {
     int32_t count;
     Text expected;
   } cases[] = {
-      {Gbk("：abcd"), 4, Gbk("：ab")},
-      {Gbk("ab：cd"), 3, Bytes({0x61, 0x62, 0xA3})},
-      {Gbk("abc"), 10, Gbk("abc")},
-      {Gbk("abc"), INT32_MAX, Gbk("abc")},
-      {Gbk("abc"), 0, Text()},
-      {Gbk("abc"), -1, Text()},
-      {Gbk("abc"), INT32_MIN, Text()},
-      {Text(), 3, Text()},
+      {Gbk("：abcd"), 4, Gbk("：ab")}, {Gbk("ab：cd"), 3, Bytes({0x61, 0x62, 0xA3})},
+      {Gbk("abc"), 10, Gbk("abc")},    {Gbk("abc"), INT32_MAX, Gbk("abc")},
+      {Gbk("abc"), 0, Text()},         {Gbk("abc"), -1, Text()},
+      {Gbk("abc"), INT32_MIN, Text()}, {Text(), 3, Text()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.text) + " count " + std::to_string(c.count));
@@ -63,15 +59,9 @@ TEST(CompareText, OrdersBytesAsUnsignedValues) {
     Text a, b;
     int expected;
   } cases[] = {
-      {Text(), Text(), 0},
-      {Text(), Gbk("a"), -1},
-      {Gbk("a"), Text(), 1},
-      {Gbk("b"), Gbk("a"), 1},
-      {Gbk("ab"), Gbk("a"), 1},
-      {Gbk("a"), Gbk("ab"), -1},
-      {Bytes({0x80}), Gbk("a"), 1},
-      {Gbk("abc"), Gbk("abc"), 0},
-      {Gbk("abc"), Gbk("abd"), -1},
+      {Text(), Text(), 0},          {Text(), Gbk("a"), -1},      {Gbk("a"), Text(), 1},
+      {Gbk("b"), Gbk("a"), 1},      {Gbk("ab"), Gbk("a"), 1},    {Gbk("a"), Gbk("ab"), -1},
+      {Bytes({0x80}), Gbk("a"), 1}, {Gbk("abc"), Gbk("abc"), 0}, {Gbk("abc"), Gbk("abd"), -1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.a) + " vs " + testing::PrintToString(c.b));

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Utf8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
+std::string Utf8(std::u8string_view s) {
+  return std::string(s.begin(), s.end());
+}
 
 }  // namespace
 
@@ -69,7 +71,8 @@ TEST(Encoding, EveryGbkCharacterSurvivesARoundTrip) {
     for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
       const Text gbk = Bytes({lead, trail});
       const std::string utf8 = Utf8FromGbk(gbk);
-      if (utf8.find(Utf8(u8"\uFFFD")) != std::string::npos) continue;  // no character
+      if (utf8.find(Utf8(u8"\uFFFD")) != std::string::npos)
+        continue;  // no character
       ++characters;
       ASSERT_EQ(GbkFromUtf8(utf8), gbk) << std::hex << lead << " " << trail;
       ASSERT_EQ(GbkFromUtf16(Utf16FromGbk(gbk)), gbk) << std::hex << lead << " " << trail;

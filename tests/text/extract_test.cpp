@@ -33,26 +33,32 @@ TEST(TextBetween, CutsBetweenTheStartMarkerAndTheNextEndMarker) {
       {"markers adjacent, 1 0", Gbk("<>"), Gbk("<"), Gbk(">"), 0, false, 1, 0, Gbk("<")},
       {"markers adjacent, 0 1", Gbk("<>"), Gbk("<"), Gbk(">"), 0, false, 0, 1, Gbk(">")},
       {"markers adjacent, 1 1", Gbk("<>"), Gbk("<"), Gbk(">"), 0, false, 1, 1, Gbk("<>")},
-      {"equal markers: the next occurrence closes", Gbk("|a|b|c"), Gbk("|"), Gbk("|"), 0, false, 0, 0, Gbk("a")},
-      {"an overlapping end marker does not count", Gbk("aabab"), Gbk("aa"), Gbk("ab"), 0, false, 1, 1, Gbk("aabab")},
+      {"equal markers: the next occurrence closes", Gbk("|a|b|c"), Gbk("|"), Gbk("|"), 0, false, 0, 0,
+       Gbk("a")},
+      {"an overlapping end marker does not count", Gbk("aabab"), Gbk("aa"), Gbk("ab"), 0, false, 1, 1,
+       Gbk("aabab")},
       {"include flag 2", Gbk("x<a>y"), Gbk("<"), Gbk(">"), 0, false, 2, 0, Text()},
       {"include flag -1", Gbk("x<a>y"), Gbk("<"), Gbk(">"), 0, false, 1, -1, Text()},
       {"start position beyond the text", Gbk("x<a>y"), Gbk("<"), Gbk(">"), 9, false, 1, 1, Text()},
       {"start position below 1", Gbk("x<a>y"), Gbk("<"), Gbk(">"), INT32_MIN, false, 0, 0, Gbk("a")},
-      {"start position skips the first start marker", Gbk("<a><b>"), Gbk("<"), Gbk(">"), 2, false, 0, 0, Gbk("b")},
+      {"start position skips the first start marker", Gbk("<a><b>"), Gbk("<"), Gbk(">"), 2, false, 0, 0,
+       Gbk("b")},
       {"case folding on", Gbk("xHTTP://a提取码"), Gbk("http"), Gbk("提取码"), 0, true, 1, 0, Gbk("HTTP://a")},
       {"case folding off", Gbk("xHTTP://a提取码"), Gbk("http"), Gbk("提取码"), 0, false, 1, 0, Text()},
-      {"quote escape in both markers", Gbk("a=\"v\" b"), Gbk("=#引号"), Gbk("#引号"), 0, false, 0, 1, Gbk("v\"")},
+      {"quote escape in both markers", Gbk("a=\"v\" b"), Gbk("=#引号"), Gbk("#引号"), 0, false, 0, 1,
+       Gbk("v\"")},
       {"empty end marker", Gbk("x<a>y"), Gbk("<"), Text(), 0, false, 1, 1, Text()},
       {"empty start marker from inside the text", Gbk("ab>c>"), Text(), Gbk(">"), 3, false, 1, 1, Gbk("ab>")},
       {"empty start marker beyond the text", Gbk("ab>c>"), Text(), Gbk(">"), 6, false, 1, 1, Text()},
       {"empty text", Text(), Gbk("<"), Gbk(">"), 0, false, 1, 1, Text()},
-      {"markers match on character boundaries only", Gbk("埃好:"), Gbk("："), Gbk(":"), 0, false, 1, 1, Text()},
+      {"markers match on character boundaries only", Gbk("埃好:"), Gbk("："), Gbk(":"), 0, false, 1, 1,
+       Text()},
   };
   for (const BetweenCase& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(TextBetween(c.text, c.start, c.end, c.startPosition, c.ignoreCase, c.includeFront, c.includeBack),
-              c.expected);
+    EXPECT_EQ(
+        TextBetween(c.text, c.start, c.end, c.startPosition, c.ignoreCase, c.includeFront, c.includeBack),
+        c.expected);
   }
 }
 

@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string Utf8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
+std::string Utf8(std::u8string_view s) {
+  return std::string(s.begin(), s.end());
+}
 
 struct FixedText {
   const char* compiled;
@@ -59,8 +61,10 @@ TEST(FixedTexts, AreTheGbkEncodingOfTheirReadableForm) {
       {kCaption密码, u8"密码："},
       {kCaption透明标签, u8"透明标签"},
       {kShareUsageText,
-       u8"先把你需要打开的『有密码的』网盘地址复制到电脑剪切板，然后点击\"有密码网盘\"按钮，即可直接打开网盘地址，"
-       u8"同时自动复制里面的密码到电脑剪切板，只需要ctrl+v粘贴即可，此软件的价值是省略了一些多余的步骤，如此而已。"},
+       u8"先把你需要打开的『有密码的』网盘地址复制到电脑剪切板，然后点击\"有密码网盘\"按钮，即可直接打开网盘"
+       u8"地址，"
+       u8"同时自动复制里面的密码到电脑剪切板，只需要ctrl+"
+       u8"v粘贴即可，此软件的价值是省略了一些多余的步骤，如此而已。"},
       {kPlainUrlUsageText,
        u8"先把你需要打开的『无密码网址』复制到电脑剪切板，然后点击\"无密码网址\"按钮，即可直接打开网盘地址"
        u8"此软件的价值是省略了打开浏览器、粘贴网址、按回车键等一些多余的步骤，如此而已。"},

@@ -18,7 +18,6 @@ struct FindCase {
   int32_t expected;
 };
 
-
 }  // namespace
 
 TEST(FindText, FindsTheFirstOccurrenceOnACharacterBoundary) {
@@ -36,7 +35,8 @@ TEST(FindText, FindsTheFirstOccurrenceOnACharacterBoundary) {
       {"anything in empty", Text(), Gbk("a"), kOmitted, false, -1},
       {"bytes across two characters", Gbk("埃好"), Gbk("："), kOmitted, false, -1},
       {"a start on a second byte begins a character", Gbk("埃好"), Gbk("："), 2, false, 2},
-      {"full-width spaces pair from the start", Bytes({0xA1, 0xA1, 0xA1}), Bytes({0xA1, 0xA1}), kOmitted, false, 1},
+      {"full-width spaces pair from the start", Bytes({0xA1, 0xA1, 0xA1}), Bytes({0xA1, 0xA1}), kOmitted,
+       false, 1},
       {"lone lead byte at the end", Bytes({0x61, 0x62, 0xA3}), Bytes({0xA3}), kOmitted, false, 3},
       {"two-byte text over a lone lead byte", Bytes({0x61, 0x62, 0xA3}), Gbk("："), kOmitted, false, -1},
       {"ASCII byte as second byte is not found", Bytes({0x81, 0x3A, 0x3A}), Gbk(":"), kOmitted, false, 3},
@@ -71,9 +71,10 @@ TEST(FindTextReverse, FindsTheLastOccurrenceBeforeTheStartPosition) {
       {"empty sought, start 2", Gbk("abc"), Text(), 2, false, 1},
       {"empty sought, start 1", Gbk("abc"), Text(), 1, false, -1},
       {"empty text", Text(), Gbk("a"), kOmitted, false, -1},
-      {"full-width spaces pair from the start", Bytes({0xA1, 0xA1, 0xA1}), Bytes({0xA1, 0xA1}), kOmitted, false, 1},
-      {"characters are counted from the first byte, not the region",
-       Bytes({0xB0, 0xA1, 0xB0, 0xA1}), Bytes({0xA1, 0xB0}), kOmitted, false, -1},
+      {"full-width spaces pair from the start", Bytes({0xA1, 0xA1, 0xA1}), Bytes({0xA1, 0xA1}), kOmitted,
+       false, 1},
+      {"characters are counted from the first byte, not the region", Bytes({0xB0, 0xA1, 0xB0, 0xA1}),
+       Bytes({0xA1, 0xB0}), kOmitted, false, -1},
       {"lone lead byte at the end", Bytes({0xA3, 0x61, 0xA3}), Bytes({0xA3}), kOmitted, false, 3},
       {"folding", Gbk("ABxab"), Gbk("Ab"), kOmitted, true, 4},
   };
@@ -88,7 +89,8 @@ TEST(FindTextReverse, FindsTheLastOccurrenceBeforeTheStartPosition) {
 // match at the end found, whichever way the search goes.
 TEST(FindText, RejectsEveryMisalignedCandidateInALongRun) {
   std::string bytes;
-  for (int i = 0; i < 100000; ++i) bytes += "\xB0\xA1";
+  for (int i = 0; i < 100000; ++i)
+    bytes += "\xB0\xA1";
   bytes += "x\xA1\xB0";
   const Text text{std::string(bytes)};
   const Text sought = Bytes({0xA1, 0xB0});

@@ -10,9 +10,10 @@ TEST(RemoveAllSpaces, DropsAsciiAndFullWidthSpacesOnly) {
     const char* what;
     Text text, expected;
   } cases[] = {
-      {"both spaces go, tab and line breaks stay", Bytes({0x20, 0x61, 0xA1, 0xA1, 0x62, 0x20, 0x09, 0x0D, 0x0A}),
-       Bytes({0x61, 0x62, 0x09, 0x0D, 0x0A})},
-      {"A1 A1 across two characters is no space", Bytes({0xB0, 0xA1, 0xA1, 0xC0}), Bytes({0xB0, 0xA1, 0xA1, 0xC0})},
+      {"both spaces go, tab and line breaks stay",
+       Bytes({0x20, 0x61, 0xA1, 0xA1, 0x62, 0x20, 0x09, 0x0D, 0x0A}), Bytes({0x61, 0x62, 0x09, 0x0D, 0x0A})},
+      {"A1 A1 across two characters is no space", Bytes({0xB0, 0xA1, 0xA1, 0xC0}),
+       Bytes({0xB0, 0xA1, 0xA1, 0xC0})},
       {"0x20 as a second byte stays", Bytes({0x81, 0x20, 0x61}), Bytes({0x81, 0x20, 0x61})},
       {"a lone lead byte at the end goes", Bytes({0x61, 0x81}), Gbk("a")},
       {"spaces alone", Bytes({0x20, 0x20, 0x20}), Text()},
@@ -36,7 +37,8 @@ TEST(TrimBothEnds, TrimsSpacesAtBothEndsByCharacters) {
        Bytes({0x61, 0x62, 0x20, 0x63})},
       {"tabs are no spaces", Bytes({0x09, 0x61, 0x62, 0x20, 0x09}), Bytes({0x09, 0x61, 0x62, 0x20, 0x09})},
       {"a second byte 0x20 is no space", Bytes({0x61, 0x81, 0x20, 0x20}), Bytes({0x61, 0x81, 0x20})},
-      {"a lone lead byte ends the result before it", Bytes({0x61, 0x62, 0x20, 0x81}), Bytes({0x61, 0x62, 0x20})},
+      {"a lone lead byte ends the result before it", Bytes({0x61, 0x62, 0x20, 0x81}),
+       Bytes({0x61, 0x62, 0x20})},
       {"space and lone lead byte", Bytes({0x20, 0x81}), Text()},
       {"spaces alone", Bytes({0x20, 0x20}), Text()},
       {"A1 before an ASCII byte is a character", Bytes({0xA1, 0x20, 0x61}), Bytes({0xA1, 0x20, 0x61})},
@@ -68,7 +70,8 @@ TEST(TrimBothEnds, AgreesWithAWalkFromTheFrontOnLongLeadByteRuns) {
       while (p < bytes.size()) {
         const unsigned char b = static_cast<unsigned char>(bytes[p]);
         if (b == 0x20) {
-          if (run == std::string::npos) run = p;
+          if (run == std::string::npos)
+            run = p;
           ++p;
         } else if (b < 0x80) {
           run = std::string::npos, ++p;
@@ -77,12 +80,15 @@ TEST(TrimBothEnds, AgreesWithAWalkFromTheFrontOnLongLeadByteRuns) {
           break;
         } else {
           const bool space = b == 0xA1 && static_cast<unsigned char>(bytes[p + 1]) == 0xA1;
-          if (!space) run = std::string::npos;
-          else if (run == std::string::npos) run = p;
+          if (!space)
+            run = std::string::npos;
+          else if (run == std::string::npos)
+            run = p;
           p += 2;
         }
       }
-      if (run != std::string::npos) end = run;
+      if (run != std::string::npos)
+        end = run;
       SCOPED_TRACE(testing::PrintToString(text));
       EXPECT_EQ(TrimBothEnds(text), Text(std::string_view(bytes).substr(0, end)));
     }

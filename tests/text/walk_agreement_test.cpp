@@ -17,12 +17,13 @@ class RandomTexts {
   explicit RandomTexts(unsigned seed) : engine_(seed) {}
 
   std::string Bytes(int maxLength) {
-    static constexpr unsigned char kAlphabet[] = {'a', 'b', 'A', 'B', ':', ' ', 0x0D, 0x0A,
+    static constexpr unsigned char kAlphabet[] = {'a',  'b',  'A',  'B',  ':',  ' ',  0x0D, 0x0A,
                                                   0x80, 0x81, 0xA1, 0xA1, 0xA3, 0xBA, 0xB0, 0xFF};
     std::uniform_int_distribution<int> length(0, maxLength);
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 1);
     std::string s(static_cast<std::size_t>(length(engine_)), '\0');
-    for (char& c : s) c = static_cast<char>(kAlphabet[pick(engine_)]);
+    for (char& c : s)
+      c = static_cast<char>(kAlphabet[pick(engine_)]);
     return s;
   }
 
@@ -56,8 +57,8 @@ TEST(WalkAgreement, FindTextAndFindTextReverse) {
     const std::string text = random.Bytes(24), sought = random.Bytes(3);
     const auto start = random.Position(static_cast<int32_t>(text.size()));
     const bool fold = random.Coin();
-    SCOPED_TRACE(testing::PrintToString(Text(text)) + " / " + testing::PrintToString(Text(sought)) + " start " +
-                 (start ? std::to_string(*start) : "omitted") + (fold ? " folded" : ""));
+    SCOPED_TRACE(testing::PrintToString(Text(text)) + " / " + testing::PrintToString(Text(sought)) +
+                 " start " + (start ? std::to_string(*start) : "omitted") + (fold ? " folded" : ""));
     ASSERT_EQ(FindText(text, sought, start, fold), walk_model::Find(text, sought, start, fold));
     ASSERT_EQ(FindTextReverse(text, sought, start, fold), walk_model::FindReverse(text, sought, start, fold));
   }
