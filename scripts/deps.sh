@@ -7,7 +7,7 @@ declare -A groups=(
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils"
   [x11]="xvfb openbox xclip xdotool x11-utils imagemagick"
   [fuzz]="clang libclang-rt-14-dev"
-  [bench]="libbenchmark-dev hyperfine"
+  [bench]="libbenchmark-dev python3 hyperfine"
   [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 locales"
 )
 
