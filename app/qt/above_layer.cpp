@@ -57,8 +57,10 @@ bool AskWindowManager(xcb_connection_t* connection, xcb_window_t window, bool ab
 }  // namespace
 
 void SetAboveLayer(QWidget* window, bool above) {
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    AskWindowManager(x11->connection(), static_cast<xcb_window_t>(window->winId()), above);
+  // The interface is there whenever Qt was built with X11; a connection only on the xcb platform.
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
+    AskWindowManager(connection, static_cast<xcb_window_t>(window->winId()), above);
     return;
   }
   // No window manager to ask: the platform window takes the hint itself.
