@@ -65,9 +65,8 @@ case_escape_in_an_edit_box_ends_with_exit_code_0() {
   start_app || return 1
   click_at $AT_LINK_FIELD
   xdotool key Escape
-  local code
-  code=$(app_exit_code)
-  [[ "$code" == 0 ]] || fail "exit code $code"
+  wait_for_exit
+  [[ "$EXIT_CODE" == 0 ]] || fail "exit code $EXIT_CODE"
 }
 
 case_alt_f4_ends_with_exit_code_0_also_with_help_open() {
@@ -75,9 +74,8 @@ case_alt_f4_ends_with_exit_code_0_also_with_help_open() {
   click_at $AT_SHARE_HELP
   wait_for window_shown '使用说明' || fail "no HelpWindow" || return 1
   xdotool windowactivate --sync "$MAIN" key alt+F4
-  local code
-  code=$(app_exit_code)
-  [[ "$code" == 0 ]] || fail "exit code $code"
+  wait_for_exit
+  [[ "$EXIT_CODE" == 0 ]] || fail "exit code $EXIT_CODE"
 }
 
 case_help_window_opens_owned_and_centred() {

@@ -66,11 +66,14 @@ start_app() {
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 app_ended() { ! app_running; }
 
-# Waits for the program to end and gives its exit code.
-app_exit_code() {
-  wait_for app_ended || { kill "$APP_PID"; echo timeout; return; }
+# Waits for the program to end and sets EXIT_CODE to its exit code. Not to
+# be called in a subshell: only this shell can wait for its child.
+wait_for_exit() {
+  EXIT_CODE=timeout
+  wait_for app_ended || { kill "$APP_PID"; return 1; }
   wait "$APP_PID"
-  echo $?
+  EXIT_CODE=$?
+  APP_PID=
 }
 
 stop_app() {
