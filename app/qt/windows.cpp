@@ -41,9 +41,9 @@ void PaintTextBlack(QWidget* widget) {
   widget->setPalette(palette);
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-  const QString text = QStringFromGbk(spec.text);
-  switch (spec.kind) {
+QWidget* MakeWidget(const ControlSpec& row, QWidget* parent) {
+  const QString text = QStringFromGbk(row.text);
+  switch (row.kind) {
     case ControlKind::PushButton: {
       auto* button = new QPushButton(text, parent);
       button->setAutoDefault(false);
@@ -52,9 +52,9 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(text, parent);
-      box->setChecked(spec.ticked);
+      box->setChecked(row.ticked);
       PaintTextBlack(box);
-      if (spec.whiteBackground) {
+      if (row.whiteBackground) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Window, Qt::white);
         box->setPalette(palette);
@@ -68,7 +68,7 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
       auto* edit = new QLineEdit(text, parent);
       // A line edit cuts at 32767 characters unless told otherwise.
       edit->setMaxLength(std::numeric_limits<int>::max());
-      edit->setReadOnly(spec.readOnly);
+      edit->setReadOnly(row.readOnly);
       edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       edit->setFrame(true);
       PaintTextBlack(edit);
@@ -86,9 +86,9 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
       // Plain text: an ampersand or a tag in it is drawn as it stands.
       label->setTextFormat(Qt::PlainText);
       label->setText(text);
-      label->setWordWrap(spec.wordWrap);
-      label->setAlignment(HorizontalAlignment(spec.alignment) |
-                          (spec.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
+      label->setWordWrap(row.wordWrap);
+      label->setAlignment(HorizontalAlignment(row.alignment) |
+                          (row.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
       label->setAutoFillBackground(false);
       PaintTextBlack(label);
       return label;
@@ -107,13 +107,13 @@ QWidget* BuildWindow(const WindowSpec& windowSpec, std::span<const ControlSpec> 
   // FitOuterSize takes it off once it is.
   window->setFixedSize(outer);
   window->move(CentredPlace(outer));
-  for (const ControlSpec& spec : controls) {
-    QWidget* parent = spec.groupBox ? ControlWidget(*spec.groupBox) : window;
-    QWidget* widget = MakeWidget(spec, parent);
-    widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-    widget->setFont(ControlFont(spec));
-    RegisterControl(spec.control, widget);
-    if (spec.kind == ControlKind::GroupBox)
+  for (const ControlSpec& row : controls) {
+    QWidget* parent = row.groupBox ? ControlWidget(*row.groupBox) : window;
+    QWidget* widget = MakeWidget(row, parent);
+    widget->setGeometry(row.x, row.y, row.width, row.height);
+    widget->setFont(ControlFont(row));
+    RegisterControl(row.control, widget);
+    if (row.kind == ControlKind::GroupBox)
       AllowDragging(widget);
   }
   AllowDragging(window);
@@ -127,10 +127,10 @@ QWidget* BuildWindow(const WindowSpec& windowSpec, std::span<const ControlSpec> 
 QWidget* BuildMainWindow() {
   QWidget* window =
       BuildWindow(MainWindowSpec(), MainWindowControls(), nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-  for (const ControlSpec& spec : MainWindowControls()) {
-    if (ClickAction action = ClickActionFor(spec.control)) {
+  for (const ControlSpec& row : MainWindowControls()) {
+    if (ClickAction action = ClickActionFor(row.control)) {
       // A check box has toggled already when clicked is emitted.
-      QObject::connect(static_cast<QAbstractButton*>(ControlWidget(spec.control)), &QAbstractButton::clicked,
+      QObject::connect(static_cast<QAbstractButton*>(ControlWidget(row.control)), &QAbstractButton::clicked,
                        window, [action] { action(); });
     }
   }
@@ -151,13 +151,13 @@ QStringList FontFamilies() {
           QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC")};
 }
 
-QFont ControlFont(const ControlSpec& spec) {
+QFont ControlFont(const ControlSpec& row) {
   QFont font;
   font.setFamilies(FontFamilies());
   // A negative LOGFONT height is the character height without the internal
   // leading, which is what Qt's pixel size means.
-  font.setPixelSize(spec.fontPixels);
-  font.setWeight(static_cast<QFont::Weight>(spec.bold ? kBoldWeight : kRegularWeight));
+  font.setPixelSize(row.fontPixels);
+  font.setWeight(static_cast<QFont::Weight>(row.bold ? kBoldWeight : kRegularWeight));
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);

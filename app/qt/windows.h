@@ -20,7 +20,7 @@ QWidget* BuildHelpWindow(QWidget* mainWindow);
 
 // The font of a control: its pixel height and weight, in 微软雅黑 or the
 // nearest installed CJK face.
-QFont ControlFont(const ControlSpec& spec);
+QFont ControlFont(const ControlSpec& row);
 QStringList FontFamilies();
 QIcon ProgramIcon();
 // Where a window's frame goes so that the window is centred on the primary screen.
