@@ -14,6 +14,8 @@ readonly AT_BACKGROUND="300 16"
 
 readonly BAIDU_MESSAGE=$'链接: https://pan.baidu.com/s/1AbC-dEf 提取码: x7Kq\n--来自百度网盘超级会员V3的分享'
 
+has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon ('; }
+
 case_starts_centred_on_top_with_its_icon() {
   start_app || return 1
   local geometry expected
@@ -21,7 +23,7 @@ case_starts_centred_on_top_with_its_icon() {
   expected="$(centred_origin 696 302) 696 302"
   [[ "$geometry" == "$expected" ]] || fail "MainWindow at $geometry, expected $expected" || return 1
   is_above "$MAIN" || fail "not always on top at start: $(net_wm_state "$MAIN")" || return 1
-  xprop -id "$MAIN" _NET_WM_ICON | grep -q 'Icon (' || fail "no icon" || return 1
+  wait_for has_icon "$MAIN" || fail "no icon" || return 1
   xprop -id "$MAIN" WM_NORMAL_HINTS | grep -q 'program specified maximum size: .* by ' || fail "resizable" || return 1
   ! xprop -id "$MAIN" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE || fail "can be maximised"
 }
