@@ -6,7 +6,7 @@ set -euo pipefail
 declare -A groups=(
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils librsvg2-bin libxcb1-dev libqt6svg6"
   [x11]="xvfb xauth openbox xclip xdotool x11-utils imagemagick"
-  [packages]="dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick"
+  [packages]="dpkg-dev file unzip nsis lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev python3 hyperfine"
   [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 locales"
