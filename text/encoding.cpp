@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "text/bytes_at_once.h"
 #include "text/gbk_platform.h"
 
 namespace {
@@ -50,17 +51,29 @@ const GbkTables& Tables() {
   return tables;
 }
 
-// Calls `emit` with the code point of every GBK character of `bytes`, and
-// U+FFFD for every byte that begins no character.
-template <typename Emit>
-void DecodeGbk(std::string_view bytes, Emit&& emit) {
+// The length of the run of ASCII bytes at the start of `bytes`.
+std::size_t AsciiRun(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i + 8 <= bytes.size() && AllLow(LoadEight(bytes.data() + i)))
+    i += 8;
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+    ++i;
+  return i;
+}
+
+// Calls `emitAscii` with every run of ASCII bytes and `emit` with the code
+// point of every other GBK character of `bytes`, and U+FFFD for every byte
+// that begins no character.
+template <typename EmitAscii, typename Emit>
+void DecodeGbk(std::string_view bytes, EmitAscii&& emitAscii, Emit&& emit) {
   const GbkTables& tables = Tables();
   const std::size_t n = bytes.size();
   for (std::size_t i = 0; i < n;) {
     const unsigned byte = static_cast<unsigned char>(bytes[i]);
     if (byte < 0x80) {
-      emit(static_cast<char32_t>(byte));
-      ++i;
+      const std::size_t run = AsciiRun(bytes.substr(i));
+      emitAscii(bytes.substr(i, run));
+      i += run;
       continue;
     }
     if (byte >= kFirstLead && byte <= kLastLead && i + 1 < n) {
@@ -81,8 +94,8 @@ void DecodeGbk(std::string_view bytes, Emit&& emit) {
   }
 }
 
-void AppendGbk(std::string& out, char32_t cp) {
-  const uint16_t code = cp < 0x10000 ? Tables().fromUnicode[cp] : 0;
+void AppendGbk(std::string& out, const GbkTables& tables, char32_t cp) {
+  const uint16_t code = cp < 0x10000 ? tables.fromUnicode[cp] : 0;
   if (code == 0) {
     out.push_back(kSubstitute);
   } else if (code < 0x100) {
@@ -116,14 +129,15 @@ constexpr char32_t kMalformed = 0xFFFFFFFF;
 // Calls `emit` with every code point of `utf8`, and kMalformed once for every
 // malformed sequence: a maximal prefix of a valid sequence, or a single byte
 // that begins none.
-template <typename Emit>
-void DecodeUtf8(std::string_view utf8, Emit&& emit) {
+template <typename EmitAscii, typename Emit>
+void DecodeUtf8(std::string_view utf8, EmitAscii&& emitAscii, Emit&& emit) {
   const std::size_t n = utf8.size();
   for (std::size_t i = 0; i < n;) {
     const unsigned byte = static_cast<unsigned char>(utf8[i]);
     if (byte < 0x80) {
-      emit(static_cast<char32_t>(byte));
-      ++i;
+      const std::size_t run = AsciiRun(utf8.substr(i));
+      emitAscii(utf8.substr(i, run));
+      i += run;
       continue;
     }
     std::size_t needed = 0;
@@ -172,27 +186,33 @@ std::string_view UpToNul(std::string_view bytes) {
 
 Text GbkFromUtf8(std::string_view utf8) {
   utf8 = UpToNul(utf8);
+  const GbkTables& tables = Tables();
   std::string out;
   out.reserve(utf8.size());
-  DecodeUtf8(utf8, [&](char32_t cp) {
-    if (cp == kMalformed) {
-      out.push_back(kSubstitute);
-    } else {
-      AppendGbk(out, cp);
-    }
-  });
+  DecodeUtf8(
+      utf8, [&](std::string_view ascii) { out.append(ascii); },
+      [&](char32_t cp) {
+        if (cp == kMalformed) {
+          out.push_back(kSubstitute);
+        } else {
+          AppendGbk(out, tables, cp);
+        }
+      });
   return Text(std::move(out));
 }
 
 std::string Utf8FromGbk(const Text& text) {
   std::string out;
   out.reserve(text.bytes().size() * 3 / 2);
-  DecodeGbk(text.bytes(), [&](char32_t cp) { AppendUtf8(out, cp); });
+  DecodeGbk(
+      text.bytes(), [&](std::string_view ascii) { out.append(ascii); },
+      [&](char32_t cp) { AppendUtf8(out, cp); });
   return out;
 }
 
 Text GbkFromUtf16(std::u16string_view utf16) {
   utf16 = utf16.substr(0, utf16.find(u'\0'));
+  const GbkTables& tables = Tables();
   std::string out;
   out.reserve(utf16.size() * 2);
   for (std::size_t i = 0; i < utf16.size(); ++i) {
@@ -203,8 +223,10 @@ Text GbkFromUtf16(std::u16string_view utf16) {
       out.push_back(kSubstitute);
     } else if (unit >= 0xD800 && unit <= 0xDFFF) {
       out.push_back(kSubstitute);  // a lone surrogate
+    } else if (unit < 0x80) {
+      out.push_back(static_cast<char>(unit));
     } else {
-      AppendGbk(out, unit);
+      AppendGbk(out, tables, unit);
     }
   }
   return Text(std::move(out));
@@ -214,6 +236,8 @@ std::u16string Utf16FromGbk(const Text& text) {
   std::u16string out;
   out.reserve(text.bytes().size());
   // GBK holds nothing beyond the BMP, so every code point is one unit.
-  DecodeGbk(text.bytes(), [&](char32_t cp) { out.push_back(static_cast<char16_t>(cp)); });
+  DecodeGbk(
+      text.bytes(), [&](std::string_view ascii) { out.append(ascii.begin(), ascii.end()); },
+      [&](char32_t cp) { out.push_back(static_cast<char16_t>(cp)); });
   return out;
 }
