@@ -9,7 +9,10 @@ declare -A groups=(
   [packages]="dpkg-dev file unzip nsis lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev python3 hyperfine"
-  [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 locales"
+  # The X libraries are only recommended by wine, which its X driver loads at run time.
+  [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine locales
+    xvfb openbox xclip xdotool x11-utils imagemagick fonts-wqy-microhei
+    libxfixes3 libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1"
 )
 
 wanted=()
@@ -32,9 +35,15 @@ if ((${#missing[@]})); then
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# wine shows Chinese only where the locale exists.
-if [[ " $* " == *" windows "* ]] && ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
-  as_root sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen >/dev/null
+# wine shows Chinese only where the locale exists; the Windows program is
+# tested in an English locale too.
+if [[ " $* " == *" windows "* ]]; then
+  generated=false
+  for locale in zh_CN en_US; do
+    locale -a 2>/dev/null | grep -qi "^$locale\.utf8$" && continue
+    as_root sed -i "s/^# *$locale.UTF-8 UTF-8/$locale.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    generated=true
+  done
+  if $generated; then as_root locale-gen >/dev/null; fi
 fi
