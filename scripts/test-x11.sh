@@ -11,7 +11,7 @@ X11_TESTS=$ROOT/tests/x11
 BUILD=${QUELVO_BUILD_DIR:-build}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVO_WARNINGS_AS_ERRORS=ON -DQUELVO_FRONTEND=ON \
   >/dev/null || exit 1
-cmake --build "$BUILD" --target quelvo-tolvane || exit 1
+cmake --build "$BUILD" --target quelvo-tolvane silent_owner || exit 1
 PROGRAM=$ROOT/$BUILD/app/qt/quelvo-tolvane
 
 WORK=$(mktemp -d)
@@ -54,6 +54,7 @@ chmod +x "$WORK/bin/xdg-open"
 export PATH=$WORK/bin:$PATH
 
 source "$X11_TESTS/cases.sh"
+source "$X11_TESTS/hostile_cases.sh"
 
 passed=0 failed=0
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do

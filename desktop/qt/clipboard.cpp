@@ -17,8 +17,11 @@ const QString kGbkFormat = QStringLiteral("application/x-quelvo-tolvane-gbk");
 
 Text GetClipboardText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-  // A clipboard without text (a picture, a list of files) reads as the empty text.
-  if (!data || !data->hasText())
+  // A clipboard without text (a picture, a list of files) reads as the empty
+  // text. The formats are asked for once: when the owner never answers, each
+  // asking waits out the toolkit's clipboard timeout, and hasText() would ask
+  // twice (for text and for links).
+  if (!data || !data->formats().contains(QStringLiteral("text/plain")))
     return Text();
   const QString text = data->text();
   if (data->hasFormat(kGbkFormat)) {
