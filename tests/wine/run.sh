@@ -75,9 +75,14 @@ Windows Registry Editor Version 5.00
 "Microsoft YaHei"="WenQuanYi Micro Hei"
 REG
 } >"$session/fonts.reg"
-# One wineserver and its services for the whole run, started away from the
-# test runner's pipes, so that every test starts quickly and none waits for them.
+# One wineserver and its services for the whole run, started here, away from
+# the test runner's pipes: a server that a test started would hold its output
+# open, and ctest would wait for the server to go. The server of wineboot is
+# gone first, or it would be the one that stays, not persistent.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
 wineserver -p </dev/null >/dev/null 2>&1
+timeout 120 wineboot </dev/null >/dev/null 2>&1
 timeout 120 wine regedit /S "$(winepath -w "$session/fonts.reg")" </dev/null >/dev/null 2>&1
 
 # --- Unit and front-end tests.
