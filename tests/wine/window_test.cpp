@@ -246,6 +246,64 @@ TEST_F(MainWindowTest, TabVisitsTheControlsThatTakeTheFocusInTableOrder) {
   }
 }
 
+TEST_F(MainWindowTest, ShiftTabGoesBackward) {
+  const HWND first = Handle(Control::选择框5), second = Handle(Control::按钮_搜一下1);
+  const HWND last = Handle(Control::编辑框6);
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  const struct { HWND from, to; } steps[] = {{second, first}, {first, last}};
+  for (const auto& step : steps) {
+    SetFocus(step.from);
+    PostMessageW(step.from, WM_KEYDOWN, VK_TAB, 0);
+    PumpMessages(window_);
+    EXPECT_EQ(GetFocus(), step.to);
+  }
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(MainWindowTest, ControlsAreColouredAsTheTableSays) {
+  const COLORREF white = RGB(255, 255, 255), face = GetSysColor(COLOR_BTNFACE);
+  const auto stock = [](int object) { return static_cast<HBRUSH>(GetStockObject(object)); };
+  const struct {
+    const char* what;
+    Control control;
+    UINT message;
+    HBRUSH brush;
+    bool transparent;
+    COLORREF background;
+  } cases[] = {
+      {"label: nothing of its own behind the text", Control::透明标签1, WM_CTLCOLORSTATIC,
+       stock(HOLLOW_BRUSH), true, 0},
+      {"选择框8 on white", Control::选择框8, WM_CTLCOLORSTATIC, stock(WHITE_BRUSH), false, white},
+      {"选择框5 on the button face", Control::选择框5, WM_CTLCOLORSTATIC, GetSysColorBrush(COLOR_BTNFACE),
+       false, face},
+      {"read-only 编辑框3 stays white", Control::编辑框3, WM_CTLCOLORSTATIC, stock(WHITE_BRUSH), false,
+       white},
+      {"编辑框4 white", Control::编辑框4, WM_CTLCOLOREDIT, stock(WHITE_BRUSH), false, white},
+      {"group box on the button face", Control::分组框1, WM_CTLCOLORSTATIC, GetSysColorBrush(COLOR_BTNFACE),
+       false, face},
+  };
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(1, 2, 3));
+    SetTextColor(dc, RGB(4, 5, 6));
+    const LRESULT brush = SendMessageW(window_, c.message, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(Handle(c.control)));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), c.brush);
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkMode(dc) == TRANSPARENT, c.transparent);
+    if (!c.transparent) {
+      EXPECT_EQ(GetBkColor(dc), c.background);
+    }
+  }
+  DeleteDC(dc);
+}
+
 TEST_F(MainWindowTest, TheBackgroundDragsTheWindowAndTheControlsDoNot) {
   const struct {
     const char* what;
