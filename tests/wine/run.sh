@@ -188,6 +188,7 @@ run_program_checks() {
 for locale in zh_CN.UTF-8 en_US.UTF-8; do
   run_program_checks "$locale"
 done
+source "$(dirname "${BASH_SOURCE[0]}")/hostile_checks.sh"
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
