@@ -167,8 +167,9 @@ check_image_only_clipboard() {
 
 # xdg-open missing from PATH, or one that fails: nothing is reported by the
 # program and the code still reaches the clipboard. An error window that
-# wine's own browser launcher shows is the shell's, not ours: it is named
-# and closed.
+# wine's own browser launcher shows is the shell's, not ours: it is named.
+# With no xdg-open on PATH, wine's launcher falls back to /usr/bin/open where
+# there is one, which finds nothing to run on an empty PATH and fails too.
 check_browser_launcher() {
   local variant=$1 dir=$hostile/xdg-open-$1
   mkdir -p "$dir"
