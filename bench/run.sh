@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build bench
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELVO_BENCHMARKS=ON -DQUELVO_TESTS=OFF \
-  -DQUELVO_FRONTEND=OFF >/dev/null
-cmake --build build-bench --target text_bench actions_bench >/dev/null
+  -DQUELVO_FRONTEND=ON >/dev/null
+cmake --build build-bench --target text_bench actions_bench quelvo-tolvane minimal_qt window_timer >/dev/null
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 build-bench/bench/text_bench --benchmark_min_time=0.2 --benchmark_out="$out/text.json" --benchmark_out_format=json >/dev/null
