@@ -101,7 +101,10 @@ QWidget* BuildWindow(const WindowSpec& windowSpec, std::span<const ControlSpec> 
                      Qt::WindowFlags flags) {
   auto* window = new QWidget(owner, flags | kTitleBar);
   window->setWindowTitle(QStringFromGbk(windowSpec.title));
-  window->setWindowIcon(ProgramIcon());
+  // An owned window shows its owner's icon itself, not a new one from the
+  // SVG: every new icon renders and caches its pixmaps anew, and a HelpWindow
+  // opened and closed a hundred times would fill the pixmap cache.
+  window->setWindowIcon(owner ? owner->windowIcon() : ProgramIcon());
   const QSize outer(windowSpec.outerWidth, windowSpec.outerHeight);
   // The frame is not known before the window manager has framed the window;
   // FitOuterSize takes it off once it is.

@@ -4,12 +4,13 @@
 # crash, hang or lose data, and it hands xdg-open exactly one argument.
 
 # Centres of the controls only these cases press: 按钮_复制2, 按钮_搜一下5,
-# 按钮336, 编辑框3, 编辑框6.
+# 按钮336, 编辑框3, 编辑框6, 选择框8.
 readonly AT_REOPEN="400 164"
 readonly AT_CLEAR_SHARE="540 164"
 readonly AT_CLEAR_URL="544 63"
 readonly AT_URL_FIELD="220 96"
 readonly AT_CODE_FIELD="572 235"
+readonly AT_OPEN_AND_COPY_BOX="212 164"
 
 readonly BAIDU_LINK="https://pan.baidu.com/s/1AbC-dEf"
 SILENT_OWNER=$ROOT/$BUILD/tests/x11/silent_owner
@@ -38,9 +39,19 @@ clipboard_dump() { timeout 5 xclip -selection clipboard -o | od -An -c | head -c
 opened_dump() { od -An -c "$OPEN_LOG" | head -c 600; }
 opened_bytes_are() { cmp -s "$OPEN_LOG" <(printf '%b\0' "$@"); }
 
+# The program's top-level windows on the screen: those the window manager
+# manages (it sets WM_STATE on them), not the native child windows inside
+# MainWindow.
+shown_windows() {
+  local window
+  for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+    xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' || continue
+    printf '[%s] ' "$(xdotool getwindowname "$window")"
+  done
+}
 # Only MainWindow of the program is on the screen: no message box, no error
 # window of the toolkit's own.
-no_box_shown() { [[ "$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l)" == 1 ]]; }
+no_box_shown() { [[ "$(shown_windows)" == "[$(xdotool getwindowname "$MAIN")] " ]]; }
 
 # Closes the message box titled exactly $1 with Return.
 answer_box() {
@@ -100,7 +111,7 @@ clipboard_row() {
     answer_box "$box" || fail "$what: no box '$box'" || return 1
   fi
   settle || fail "$what: no answer after the click" || return 1
-  no_box_shown || fail "$what: a window other than MainWindow is open" || return 1
+  no_box_shown || fail "$what: windows open: $(shown_windows)" || return 1
   app_running || fail "$what: the program ended" || return 1
   if [[ -z "$opened" ]]; then
     nothing_opened || fail "$what: xdg-open got: $(opened_dump)" || return 1
@@ -220,5 +231,203 @@ case_hostile_16_mb_share_message_is_worked() {
   # Still answering: the second button opens the same link again at once.
   click_at $AT_REOPEN
   wait_for opened_exactly "$BAIDU_LINK" "$BAIDU_LINK" || fail "no second opening: $(opened_dump)" || return 1
-  settle && no_box_shown || fail "a window other than MainWindow is open"
+  settle && no_box_shown || fail "windows open: $(shown_windows)"
+}
+
+# One row of the link-field table: TEXT (a printf %b string) put into
+# 编辑框5 as the user would (HOW: typed, pasted), then 第二次用，打开、复制.
+link_field_row() {
+  local how=$1 text
+  text=$(printf '%b' "$2"; echo .)
+  text=${text%.}
+  click_at $AT_LINK_FIELD
+  xdotool key ctrl+a BackSpace
+  case $how in
+    typed) xdotool type --delay 2 -- "$text" ;;
+    pasted)
+      printf '%s' "$text" >"$HOSTILE/paste"
+      clipboard_from_file "$HOSTILE/paste" || return 1
+      xdotool key ctrl+v
+      ;;
+  esac
+  : >"$OPEN_LOG"
+  click_at $AT_REOPEN
+  settle || return 1
+  opened_bytes_are "$2" || fail "$how '$2': xdg-open got: $(opened_dump)"
+}
+
+case_hostile_shell_metacharacters_reach_xdg_open_as_one_argument() {
+  local c=$HOSTILE/canary
+  mkdir -p "$c"
+  start_app || return 1
+  local clipboard_rows=(
+    # button clipboard  opened  after  box  编辑框6
+    plain "http://x.cn/\$(touch $c/c1);\`touch $c/c2\`|&<>'\"\\n--help"
+    "http://x.cn/\$(touch $c/c1);\`touch $c/c2\`|&<>'\"\\n--help" = '' -
+    plain "--help http://x.cn/;id>$c/c3;" "http://x.cn/;id>$c/c3;" = '' -
+    share "链接: https://pan.baidu.com/s/x;id>$c/c4;\`id>$c/c5\`\$(id>$c/c6)|&<'\" 提取码: -n';"
+    "https://pan.baidu.com/s/x;id>$c/c4;\`id>$c/c5\`\$(id>$c/c6)|&<'\"" "-n';" '' "-n';"
+  )
+  each_row 6 clipboard_row "${clipboard_rows[@]}" || return 1
+  local link_rows=(
+    # how   编辑框5
+    typed "--version;id>$c/c7;\`id>$c/c8\`|&<>'\"\$(id>$c/c9)"
+    pasted "-n\\nhttps://x.cn/\$(id>$c/c10)\\t;id>$c/c11"
+  )
+  each_row 2 link_field_row "${link_rows[@]}" || return 1
+  [[ -z "$(ls -A "$c")" ]] || fail "a command ran: $(ls -A "$c")"
+}
+
+# xdg-open as the desktop may have it: missing from PATH, failing, or
+# sleeping long. None of them is reported, the code still reaches the
+# clipboard, and the next click is worked at once.
+install_xdg_open() {
+  local dir=$HOSTILE/xdg-open-$1
+  mkdir -p "$dir"
+  case $1 in
+    missing) ;;
+    failing) printf '#!/bin/sh\nprintf "%%s\\0" "$@" >>"$OPEN_LOG"\nexit 1\n' >"$dir/xdg-open" ;;
+    sleeping) printf '#!/bin/sh\nprintf "%%s\\0" "$@" >>"$OPEN_LOG"\necho $$ >>"%s"\nexec /bin/sleep 60\n' \
+      "$HOSTILE/sleepers" >"$dir/xdg-open" ;;
+  esac
+  [[ -e "$dir/xdg-open" ]] && chmod +x "$dir/xdg-open"
+  echo "$dir"
+}
+
+# Starts the program with DIR alone on its PATH.
+start_app_with_path() {
+  printf '#!/bin/sh\nPATH="%s" exec "%s"\n' "$1" "$PROGRAM" >"$HOSTILE/with-path"
+  chmod +x "$HOSTILE/with-path"
+  local PROGRAM=$HOSTILE/with-path
+  start_app
+}
+
+xdg_open_row() {
+  local variant=$1 records=$2 dir
+  dir=$(install_xdg_open "$variant")
+  : >"$HOSTILE/sleepers"
+  clipboard_set "$BAIDU_MESSAGE"
+  wait_for clipboard_is "$BAIDU_MESSAGE" || return 1
+  # The directory alone: /usr/bin may hold a real xdg-open.
+  start_app_with_path "$dir" || return 1
+  click_at $AT_SHARE
+  wait_for clipboard_is "x7Kq" || fail "$variant: the clipboard holds: $(clipboard_dump)" || return 1
+  clipboard_set "https://example.com/second"
+  wait_for clipboard_is "https://example.com/second" || return 1
+  click_at $AT_PLAIN_URL
+  field_shows $AT_URL_FIELD "https://example.com/second" || fail "$variant: the second click was not worked" || return 1
+  no_box_shown || fail "$variant: windows open: $(shown_windows)" || return 1
+  if [[ "$records" == yes ]]; then
+    opened_exactly "$BAIDU_LINK" "https://example.com/second" || fail "$variant: xdg-open got: $(opened_dump)" || return 1
+  fi
+  if [[ "$variant" == sleeping ]]; then
+    # Both are still asleep: nothing waited for them.
+    [[ $(wc -l <"$HOSTILE/sleepers") == 2 ]] && xargs kill -0 <"$HOSTILE/sleepers" ||
+      fail "sleeping: the xdg-open processes did not run side by side" || return 1
+  fi
+  app_running || fail "$variant: the program ended" || return 1
+  stop_app
+}
+
+case_hostile_missing_or_failing_xdg_open_is_not_reported() {
+  local rows=(
+    # variant  xdg-open records its arguments
+    missing no
+    failing yes
+    sleeping yes
+  )
+  each_row 2 xdg_open_row "${rows[@]}"
+  local ok=$?
+  [[ -s "$HOSTILE/sleepers" ]] && xargs kill <"$HOSTILE/sleepers" 2>/dev/null
+  return "$ok"
+}
+
+opened_count() { tr -cd '\0' <"$OPEN_LOG" | wc -c; }
+opened_count_is() { [[ $(opened_count) == "$1" ]]; }
+resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$APP_PID/status"; }
+
+# Sets the clipboard and waits until another client reads it back.
+clipboard_set_sync() {
+  clipboard_set "$1"
+  wait_for clipboard_is "$1"
+}
+
+# One round over every button, with a fresh clipboard before each click that
+# reads it, and the three message boxes answered with Return. Each step waits
+# for its effect, so the next clipboard cannot overtake a click. Adds the
+# clicks made to CLICKS and the links opened to OPENED.
+click_round() {
+  local i=$1 code message url
+  code=$(printf 'k%03d' "$i")
+  message="链接: https://pan.baidu.com/s/r$i 提取码: $code"$'\r\n'"--来自百度网盘超级会员V3的分享"
+  url="https://example.com/round/$i"
+
+  clipboard_set_sync "$message" || return 1
+  click_at $AT_SHARE
+  wait_for opened_count_is $((OPENED + 1)) && wait_for clipboard_is "$code" || fail "round $i: share" || return 1
+  click_at $AT_REOPEN
+  wait_for opened_count_is $((OPENED + 2)) || fail "round $i: reopen" || return 1
+  click_at $AT_CLEAR_SHARE
+  clipboard_set_sync "$url" || return 1
+  click_at $AT_PLAIN_URL
+  wait_for opened_count_is $((OPENED + 3)) || fail "round $i: plain link" || return 1
+  click_at $AT_CLEAR_URL
+  # With 打开并复制提取码 unticked the share only fills the fields.
+  clipboard_set_sync "$message" || return 1
+  click_at $AT_OPEN_AND_COPY_BOX
+  click_at $AT_SHARE
+  click_at $AT_OPEN_AND_COPY_BOX
+  settle || fail "round $i: no answer" || return 1
+  OPENED=$((OPENED + 3))
+  CLICKS=$((CLICKS + 10))
+
+  local row button clipboard box
+  for row in "share||空的哦" "share|hello|提醒" "plain|no link here|提醒："; do
+    IFS='|' read -r button clipboard box <<<"$row"
+    if [[ -z "$clipboard" ]]; then
+      xclip -selection clipboard -i </dev/null
+      wait_for clipboard_is "" || return 1
+    else
+      clipboard_set_sync "$clipboard" || return 1
+    fi
+    click_at $(button_at "$button")
+    answer_box "$box" || fail "round $i: no box '$box'" || return 1
+    CLICKS=$((CLICKS + 1))
+  done
+  local at
+  for at in "$AT_SHARE_HELP" "$AT_PLAIN_HELP"; do
+    click_at $at
+    wait_for window_shown '使用说明' || fail "round $i: no HelpWindow" || return 1
+    wait_for has_icon "$(window_named '使用说明')" || fail "round $i: HelpWindow without its icon" || return 1
+    xdotool windowactivate --sync "$(window_named '使用说明')" key Escape
+    wait_for window_gone '使用说明' || fail "round $i: HelpWindow stays" || return 1
+    CLICKS=$((CLICKS + 1))
+  done
+}
+
+# Resident memory may grow while the first clicks fill the toolkit's caches;
+# after that it stays within this many kB.
+readonly RESIDENT_GROWTH_LIMIT_KB=2048
+# 15 clicks a round.
+readonly CLICK_ROUNDS=20
+
+case_hostile_hundreds_of_clicks_keep_memory_flat() {
+  start_app || return 1
+  local CLICKS=0 OPENED=0 round early= last
+  : >"$OPEN_LOG"
+  for round in $(seq 1 "$CLICK_ROUNDS"); do
+    click_round "$round" || return 1
+    ((CLICKS >= 30)) && [[ -z "$early" ]] && early=$(resident_kb)
+  done
+  last=$(resident_kb)
+  echo "    $CLICKS clicks: resident $early kB after 30, $last kB after the last" >&2
+  ((last - early <= RESIDENT_GROWTH_LIMIT_KB)) ||
+    fail "resident memory grew by $((last - early)) kB between click 30 and click $CLICKS" || return 1
+  # Every round opened its three links, the last ones in order.
+  opened_count_is "$OPENED" || fail "$(opened_count) links opened, not $OPENED" || return 1
+  [[ "$(tr '\0' '\n' <"$OPEN_LOG" | tail -n 3)" == "$(printf '%s\n' "https://pan.baidu.com/s/r$CLICK_ROUNDS" "https://pan.baidu.com/s/r$CLICK_ROUNDS" "https://example.com/round/$CLICK_ROUNDS")" ]] ||
+    fail "last links: $(tr '\0' '|' <"$OPEN_LOG" | tail -c 200)" || return 1
+  settle && no_box_shown || fail "windows open: $(shown_windows)" || return 1
+  field_shows $AT_WHOLE_FIELD "链接: https://pan.baidu.com/s/r$CLICK_ROUNDS 提取码: $(printf 'k%03d' "$CLICK_ROUNDS")--来自百度网盘超级会员V3的分享" ||
+    fail "编辑框4 shows: $(clipboard_dump)"
 }
