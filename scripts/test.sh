@@ -17,5 +17,6 @@ for stage in "${stages[@]}"; do
 done
 
 echo "=== summary"
-echo "${#stages[@]} stages: $(( ${#stages[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed ${failed[*]:-}"
+((${#failed[@]} == 0)) || echo "failed stages: ${failed[*]}"
+echo "stages: $(( ${#stages[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed"
 ((${#failed[@]} == 0))
